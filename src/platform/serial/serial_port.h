@@ -9,6 +9,11 @@
 
 namespace platform {
 
+// The system's error codes as the program reads them. Every other failure
+// keeps the code the operating system gave.
+inline constexpr uint32_t kErrorFileNotFound = 2;  // no such device
+inline constexpr uint32_t kErrorAccessDenied = 5;  // in use, or no permission
+
 enum class Parity { None = 0, Odd = 1, Even = 2, Mark = 3, Space = 4 };
 enum class StopBits { One = 0, OneAndHalf = 1, Two = 2 };
 
@@ -37,6 +42,8 @@ class SerialPort {
  public:
   virtual ~SerialPort() = default;
   virtual uint32_t GetState(PortSettings& settings) = 0;
+  // Refuses (with an error, changing nothing) what the line cannot do, such as
+  // one and a half stop bits on POSIX.
   virtual uint32_t SetState(const PortSettings& settings) = 0;
   virtual uint32_t SetTimeouts(const PortTimeouts& timeouts) = 0;
   // Returns when n bytes arrived or the read time-out passed since the call.
@@ -45,7 +52,23 @@ class SerialPort {
   virtual IoResult Write(const uint8_t* data, size_t n) = 0;
   // Discards both directions and aborts pending transfers.
   virtual void Purge() = 0;
+  // Releases the device; further calls fail. The destructor closes as well.
   virtual void Close() = 0;
 };
+
+struct PortOpenResult {
+  std::unique_ptr<SerialPort> port;  // empty unless error is 0
+  uint32_t error = 0;
+  std::string devicePath;  // the device that was tried ("" when the name maps to none)
+  std::string reason;      // for access denied: why, in words for the log
+};
+
+// Opens the port called `name` ("COM1" to "COM4", or an absolute device path)
+// for this process alone, in raw mode with flow control off, with the default
+// time-outs. Its settings stay as the driver had them until SetState.
+PortOpenResult OpenSerialPort(const std::string& name);
+
+// The system's wording for one of its error codes.
+std::string SystemErrorText(uint32_t code);
 
 }  // namespace platform
