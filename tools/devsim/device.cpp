@@ -43,11 +43,11 @@ void Device::send(std::span<const std::uint8_t> bytes, Time due)
         send(b, due);
 }
 
-std::vector<TimedByte> Device::takeOutput(Time now)
+std::vector<TimedByte> Device::takeOutput(Time now, bool includeFuture)
 {
     dropPartialIfStale(now);
     std::vector<TimedByte> due;
-    while (!output_.empty() && output_.front().due <= now) {
+    while (!output_.empty() && (includeFuture || output_.front().due <= now)) {
         due.push_back(output_.front());
         output_.pop_front();
     }

@@ -69,8 +69,9 @@ public:
     explicit Device(DeviceConfig config);
 
     void receive(std::span<const std::uint8_t> bytes, Time now, const LineSettings& line);
-    // Answer bytes due at or before now, each with the time it became due.
-    std::vector<TimedByte> takeOutput(Time now);
+    // Answer bytes due at or before now (with includeFuture: all of them), each with the
+    // time it becomes due.
+    std::vector<TimedByte> takeOutput(Time now, bool includeFuture = false);
     // When takeOutput has something new to do (a delayed answer, a partial frame to drop).
     std::optional<Time> nextDeadline() const;
 

@@ -20,19 +20,14 @@ Time EventLoop::now()
     return std::chrono::duration_cast<Time>(std::chrono::steady_clock::now().time_since_epoch());
 }
 
-void EventLoop::feedPacedInput(Time now)
-{
-    while (!input_.empty() && input_.front().due <= now) {
-        const PacedByte b = input_.front();
-        input_.pop_front();
-        device_.receive(std::span<const std::uint8_t>(&b.value, 1), b.due, b.line);
-    }
-}
-
 void EventLoop::collectOutput(Time now)
 {
-    for (const TimedByte& b : device_.takeOutput(now)) {
-        if (charTime_.count() != 0) {
+    // Paced input reaches the device ahead of time, stamped with the time each byte will
+    // have crossed the line, so its answers are taken as soon as they exist and written
+    // when due: one wake-up per answer.
+    const bool paced = charTime_.count() != 0;
+    for (const TimedByte& b : device_.takeOutput(now, paced)) {
+        if (paced) {
             // A byte is readable at the far end once its last bit has left.
             txFree_ = std::max(txFree_, b.due) + charTime_;
             output_.push_back({txFree_, b.value});
@@ -61,6 +56,7 @@ bool EventLoop::flushOutput(Time now)
             }
             return false;
         }
+        writeLateness_ = std::max(Time(0), now - output_[static_cast<std::size_t>(written) - 1].due);
         output_.erase(output_.begin(), output_.begin() + written);
     }
     writeBlocked_ = false;
@@ -82,9 +78,14 @@ bool EventLoop::readInput()
         device_.receive(std::span<const std::uint8_t>(buffer, static_cast<std::size_t>(n)), arrival, settings);
         return true;
     }
+    // The tool reacted to our last answer, which left this process late by the wake-up
+    // delay of the timer; on a real line it would have arrived on time, and so would the
+    // tool's reaction. Without this every frame would take the line time plus that delay.
+    const Time start = arrival - writeLateness_;
+    writeLateness_ = Time(0);
     for (ssize_t i = 0; i < n; ++i) {
-        rxFree_ = std::max(rxFree_, arrival) + charTime_;
-        input_.push_back({rxFree_, buffer[i], settings});
+        rxFree_ = std::max(rxFree_, start) + charTime_;
+        device_.receive(std::span<const std::uint8_t>(&buffer[i], 1), rxFree_, settings);
     }
     return true;
 }
@@ -97,7 +98,6 @@ std::string EventLoop::run()
         if (stop_)
             return "signal";
         Time t = now();
-        feedPacedInput(t);
         collectOutput(t);
         if (!flushOutput(t))
             return "line error";
@@ -116,8 +116,6 @@ std::string EventLoop::run()
             if (!deadline || candidate < *deadline)
                 deadline = candidate;
         };
-        if (!input_.empty())
-            consider(input_.front().due);
         if (!output_.empty() && !writeBlocked_)
             consider(output_.front().due);
         if (timeout.count() != 0)

@@ -20,14 +20,7 @@ public:
     std::string run();
 
 private:
-    struct PacedByte {
-        Time due;
-        std::uint8_t value;
-        LineSettings line;
-    };
-
     static Time now();
-    void feedPacedInput(Time now);
     void collectOutput(Time now);
     bool flushOutput(Time now);
     bool readInput();
@@ -41,7 +34,7 @@ private:
     Time rxFree_{};
     Time txFree_{};
     Time lastReceived_{};
-    std::deque<PacedByte> input_;
+    Time writeLateness_{};
     std::deque<TimedByte> output_;
     bool writeBlocked_ = false;
 };
