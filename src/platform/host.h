@@ -80,6 +80,10 @@ class Host {
   // Runs the message loop until Quit; returns its exit code.
   virtual int RunMessageLoop() = 0;
   virtual void Quit(int exitCode) = 0;
+
+  // Added after the first backends; each has a default so they keep building.
+  // The print dialog; true when the operator chose to print.
+  virtual bool ShowPrintDialog() { return false; }
 };
 
 // The installed host, or nullptr. The host outlives every caller.

@@ -83,6 +83,12 @@ class HeadlessHost : public Host {
   LockKeys QueryLockKeys() const override { return m_lockKeys; }
   int RunMessageLoop() override;
   void Quit(int exitCode) override;
+  bool ShowPrintDialog() override {
+    ++m_nPrintDialogs;
+    return m_bPrintAnswer;
+  }
+  void SetPrintDialogAnswer(bool print) { m_bPrintAnswer = print; }
+  int PrintDialogsShown() const { return m_nPrintDialogs; }
 
  private:
   struct Task {
@@ -116,6 +122,8 @@ class HeadlessHost : public Host {
   LockKeys m_lockKeys;
   int m_nWaitCursor = 0;
   int m_nPumps = 0;
+  int m_nPrintDialogs = 0;
+  bool m_bPrintAnswer = false;
   std::optional<int> m_quitCode;
 };
 

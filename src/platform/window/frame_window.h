@@ -5,6 +5,7 @@
 // states when it shows menus and at idle time, and sends it the commands of
 // menus, toolbar buttons and accelerators.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -143,10 +144,18 @@ class FrameWindow : public CommandTarget {
   // True when the key is an accelerator (run or, when disabled, ignored).
   bool TranslateAccelerator(Key key, uint8_t modifiers);
   // Idle-time update of the toolbar buttons and the status panes.
-  void OnIdle();
+  virtual void OnIdle();
 
   // The close box and Exit: CanClose decides; then the host ends the message loop.
   void UserClose();
+  // Files dropped on the frame; ignored until a handler is set.
+  void SetDropFilesHandler(std::function<void(const std::vector<std::string>&)> handler) {
+    m_onDropFiles = std::move(handler);
+  }
+  bool AcceptsFiles() const { return static_cast<bool>(m_onDropFiles); }
+  void UserDropFiles(const std::vector<std::string>& paths) {
+    if (m_onDropFiles) m_onDropFiles(paths);
+  }
 
   void SetObserver(FrameObserver* observer) { m_pObserver = observer; }
   FrameObserver* Observer() const { return m_pObserver; }
@@ -171,6 +180,7 @@ class FrameWindow : public CommandTarget {
   CommandTarget* m_pApplicationTarget = nullptr;
   const RecentFileList* m_pRecentFiles = nullptr;
   FrameObserver* m_pObserver = nullptr;
+  std::function<void(const std::vector<std::string>&)> m_onDropFiles;
   std::string m_strTitle;
   std::vector<ToolBarButton> m_toolBar;
   std::vector<StatusPane> m_statusPanes;
