@@ -102,6 +102,7 @@ std::string EventLoop::run()
         if (!flushOutput(t))
             return "line error";
         if (device_.hangupRequested() && output_.empty()) {
+            line_.waitUntilRead(200);
             line_.close();
             return "hangup";
         }

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <poll.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -78,6 +80,23 @@ void PtyLine::close()
     if (heldSlave_ >= 0)
         ::close(heldSlave_);
     master_ = heldSlave_ = -1;
+}
+
+void PtyLine::waitUntilRead(int milliseconds) const
+{
+    // Bytes reach the slave's queue a moment after the write, so an empty queue counts
+    // only once it has been seen holding them.
+    bool seenPending = false;
+    for (int waited = 0; waited < milliseconds; ++waited) {
+        int pending = 0;
+        if (heldSlave_ < 0 || ioctl(heldSlave_, TIOCINQ, &pending) != 0)
+            return;
+        if (pending != 0)
+            seenPending = true;
+        else if (seenPending)
+            return;
+        poll(nullptr, 0, 1);
+    }
 }
 
 LineSettings PtyLine::lineSettings() const

@@ -23,6 +23,9 @@ public:
     LineSettings lineSettings() const;
     // As an unplugged adapter: the tool's descriptor sees the hang-up at once.
     void close();
+    // Waits (at most the given time) until the tool has read what was written to it,
+    // since closing the master discards what it has not read yet.
+    void waitUntilRead(int milliseconds) const;
 
 private:
     PtyLine() = default;
