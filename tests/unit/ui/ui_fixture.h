@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "app/app_update_app.h"
@@ -19,6 +20,16 @@
 namespace uitest {
 
 inline std::string Sample(const std::string& name) { return std::string(TALVEX_SOURCE_DIR) + "/samples/" + name; }
+
+// Lets a test act while the program pumps events during a long operation (a Cancel press).
+class PumpingHost : public platform::HeadlessHost {
+ public:
+  void PumpEvents() override {
+    HeadlessHost::PumpEvents();
+    if (onPump) onPump(PumpCount());
+  }
+  std::function<void(int)> onPump;
+};
 
 class ProgramTest : public ::testing::Test {
  protected:
@@ -52,7 +63,7 @@ class ProgramTest : public ::testing::Test {
   }
   std::string Log() const { return doc->m_logView.Text(); }
 
-  platform::HeadlessHost host;
+  PumpingHost host;
   MainWindows windows;
   COVUpdateApp app{windows};
   std::filesystem::path settingsPath;
