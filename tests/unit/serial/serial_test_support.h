@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/main_form_link.h"
+#include "platform/app/headless_host.h"
 #include "platform/host.h"
 #include "platform/serial/serial_port.h"
 
@@ -93,8 +94,9 @@ class ScriptedPort : public platform::SerialPort {
   platform::PortSettings state;
 };
 
-// Answers every message box from a script (Ok, or No for Yes/No, once the script is used up).
-class ScriptedHost : public platform::Host {
+// The headless host, its message boxes answered from a script (Ok, or No for
+// Yes/No, once the script is used up) and recorded with the port's write count.
+class ScriptedHost : public platform::HeadlessHost {
  public:
   struct Shown {
     platform::MessageBoxRequest request;
@@ -102,7 +104,6 @@ class ScriptedHost : public platform::Host {
   };
 
   explicit ScriptedHost(const ScriptedPort* port = nullptr) : m_port(port) { platform::SetHost(this); }
-  ~ScriptedHost() override { platform::SetHost(nullptr); }
 
   std::deque<platform::Answer> answers;
   std::vector<Shown> shown;
@@ -116,25 +117,6 @@ class ScriptedHost : public platform::Host {
     }
     return request.buttons == platform::Buttons::YesNo ? platform::Answer::No : platform::Answer::Ok;
   }
-  void CallOnUiThread(const std::function<void()>& fn) override { fn(); }
-  void PumpEvents() override {}
-  void BeginWaitCursor() override {}
-  void EndWaitCursor() override {}
-#if __has_include("platform/window/frame_window.h")
-  // The windowing half of the host; the serial layer uses none of it.
-  bool IsUiThread() const override { return true; }
-  void RealiseWindow(platform::Window&) override {}
-  void DestroyWindow(platform::Window&) override {}
-  void RunModal(platform::Window&) override {}
-  void EndModal(platform::Window&) override {}
-  void RealiseFrame(platform::FrameWindow&) override {}
-  void DestroyFrame(platform::FrameWindow&) override {}
-  int TrackPopupMenu(const platform::MenuResource&, platform::Point, platform::FrameWindow&) override { return 0; }
-  std::optional<std::string> ChooseFileToOpen(const platform::FileFilter&) override { return std::nullopt; }
-  platform::LockKeys QueryLockKeys() const override { return {}; }
-  int RunMessageLoop() override { return 0; }
-  void Quit(int) override {}
-#endif
 
  private:
   const ScriptedPort* m_port;
