@@ -37,8 +37,8 @@ TEST(LogModel, LinesLongerThanTheTrimGrowTheLogByTheirExcess) {
   const size_t before = log.Text().size();
   const int linesBefore = log.LineCount();
   for (int i = 0; i < 10; ++i) log.AppendLine(longLine);
-  // A trim takes less than a line, so the lines keep piling up.
-  EXPECT_GT(log.LineCount(), linesBefore + 5);
+  // A trim takes less than a line, so the line count creeps up.
+  EXPECT_GT(log.LineCount(), linesBefore);
   EXPECT_EQ(log.Text().size(), before + 10 * (602 - 500));
   EXPECT_EQ(log.Text().substr(log.Text().size() - 602), longLine + "\r\n");
 }
