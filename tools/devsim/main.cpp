@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <fstream>
@@ -83,7 +84,13 @@ int main(int argc, char** argv)
     std::printf("PTY %s\n", line->slavePath().c_str());
     std::fflush(stdout);
 
-    Device device(options.device);
+    DeviceConfig config = options.device;
+    if (options.lineBaud != 0) {
+        // A slow paced line must not look like a pause inside a frame.
+        const auto threeCharacters = std::chrono::nanoseconds(30'000'000'000LL / options.lineBaud);
+        config.frameGap = std::max(config.frameGap, threeCharacters);
+    }
+    Device device(config);
     EventLoop loop(*line, device, options, g_stop, waitMask);
     const std::string stopReason = loop.run();
     line->close();

@@ -26,7 +26,8 @@ const char kUsage[] =
     "Identity:\n"
     "  --kind 64k|short|full    0x1C answer; lead C3 with the 16-byte block; lead C4\n"
     "                           (or --lead) with block, header and parameters (default full)\n"
-    "  --lead BYTE              lead byte of a full packet: C4 (default), C5, C7, C8\n"
+    "  --lead BYTE              lead byte of a full packet: C4 (default), C5, C7, C8;\n"
+    "                           any other byte plays a device the tool does not know\n"
     "  --type TEXT              device type code, up to 3 characters (default QRa)\n"
     "  --hardware TEXT          hardware version, up to 2 characters (default A1)\n"
     "  --firmware TEXT          firmware version, up to 3 characters (default 4L1)\n"
@@ -39,7 +40,7 @@ const char kUsage[] =
     "  --frame-gap MS           a partial frame is dropped (answer 0xFE) after this long\n"
     "                           without a further byte (default 100)\n"
     "  --only-baud RATE         answer only while the line is set to RATE\n"
-    "  --line-baud RATE         pace every byte at RATE, 10 bits a character\n"
+    "  --line-baud RATE         pace every byte at RATE, 10 bits a character, both ways\n"
     "Faults:\n"
     "  --fail-block K:CODE      after the K-th end-of-block answer CODE (F6, F7, F8, or\n"
     "                           none for no answer) instead of F4; may be repeated\n"
@@ -55,7 +56,12 @@ const char kUsage[] =
     "\n"
     "Frames are binary records, text lines of the unformatted send (\":LLAAAATT..CC\\n\")\n"
     "count as frames too. A frame or line with a wrong checksum is answered 0xFE; a\n"
-    "good line is answered 0xFA. A record frame before any block ID is refused (0xFE).\n";
+    "good line is answered 0xFA. A record frame before any block ID is refused (0xFE).\n"
+    "Frames and end-of-blocks are counted from 1 over the whole run, resends included.\n"
+    "A range-form block ID names a block of segment FF. Once the first 16 bytes of\n"
+    "segment FE are programmed they are the device's serial number block. After a\n"
+    "restart frame, a handshake answered 0xFA starts a verification pass, whose records\n"
+    "are compared with the image.\n";
 
 bool parseUnsigned(const std::string& text, unsigned& value)
 {
