@@ -18,6 +18,7 @@ class OVArchive;
 class OVHexFile;
 class OVMemMap;
 struct OVFileInfo;
+struct OVLineSettings;
 namespace platform {
 class SerialPort;
 struct PortSettings;
@@ -67,6 +68,15 @@ class COVUpdateDoc {
   bool CreateMemMap2(MainFormLink* form);
   OVMemMap* GetMemMap() const { return m_pMemMap.get(); }
   OVMemMap* GetMemMap2() const { return m_pMemMap2.get(); }
+
+  // ---- The port (doc_port.cpp) ----
+  // Opens and configures portName with the line settings, releasing any earlier
+  // port first. 0, or the system's code: 2 no such port, 5 in use or no
+  // permission (with a log line that says why), others as the system gave them.
+  // On failure no port is kept.
+  uint32_t OpenPort(const OVLineSettings& line, const std::string& portName);
+  // Releases the port so that it can be opened again, here or by another program.
+  void ClosePort();
 
   // ---- Device type display names (src/update/device_names.cpp) ----
   // The device button's caption for a type code; sets m_bAltUpload for VWT, J2 and ZZZ.

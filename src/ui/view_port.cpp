@@ -19,24 +19,6 @@ constexpr const char* kMsgPortInUse =
     "Access to the selected serial port was denied by Windows.  \n\nThe port may be in use by another device.";
 constexpr const char* kUnavailable = "Unavailable";
 constexpr int kFifthEntry = 4;
-constexpr uint32_t kNotFound = 2;
-constexpr uint32_t kAccessDenied = 5;
-// The document's port operations arrive with the serial layer's document part;
-// until then Activate Port fails with this code, which no system error uses.
-constexpr uint32_t kNoPortOperation = 0xFFFFFFFFu;
-
-template <class Doc>
-uint32_t OpenDocumentPort(Doc& doc, const OVLineSettings& line, const std::string& name) {
-  if constexpr (requires { doc.OpenPort(line, name); })
-    return doc.OpenPort(line, name);
-  else
-    return kNoPortOperation;
-}
-
-template <class Doc>
-void CloseDocumentPort(Doc& doc) {
-  if constexpr (requires { doc.ClosePort(); }) doc.ClosePort();
-}
 }  // namespace
 
 void COVUpdateView::SetPortActive(bool active) {
@@ -56,12 +38,12 @@ void COVUpdateView::OnActivatePort() {
     EnableUpdateButtonsNow(false);
     m_btnCheckDevice->SetEnabled(false);
     // Released at once, so the next activation of the same port is not refused as in use.
-    CloseDocumentPort(*m_pDoc);
+    m_pDoc->ClosePort();
     return;
   }
 
   const std::string portName = m_cboPort->GetLBText(m_nPortIndex);
-  const uint32_t result = OpenDocumentPort(*m_pDoc, m_lineSettings, portName);
+  const uint32_t result = m_pDoc->OpenPort(m_lineSettings, portName);
   if (result == 0) {
     m_bPortActive = true;
     m_cboPort->SetEnabled(false);
@@ -70,11 +52,11 @@ void COVUpdateView::OnActivatePort() {
     m_btnActivatePort->SetWindowText("Disable Port");
     m_btnCheckDevice->SetEnabled(true);
     if (m_pDoc->HasHexFile()) EnableUpdateButtonsNow(true);
-  } else if (result == kNotFound) {
+  } else if (result == platform::kErrorFileNotFound) {
     ShowPortUnavailable(kMsgPortNotFound);
-  } else if (result == kAccessDenied) {
+  } else if (result == platform::kErrorAccessDenied) {
     ShowPortUnavailable(kMsgPortInUse);
-  } else if (result != kNoPortOperation) {
+  } else {
     // A port that cannot be set up is told, not passed over in silence.
     platform::MessageBox(serial::OpenFailureMessage(result, m_lineSettings), platform::Buttons::Ok);
   }
