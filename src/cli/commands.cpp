@@ -5,7 +5,8 @@
   X(kInfoCommand)              \
   X(kTestCommand)              \
   X(kRecordsCommand)           \
-  X(kDumpCommand)
+  X(kDumpCommand)              \
+  X(kPortsCommand)
 
 #define TALVEX_DECLARE_COMMAND(command) extern const CliCommand command;
 TALVEX_CLI_COMMANDS(TALVEX_DECLARE_COMMAND)
