@@ -1,10 +1,11 @@
 #include "cli/cli.h"
 
-#include <cstdio>
+#include <optional>
 
 #include "app/update_doc.h"
 #include "cli/command.h"
 #include "cli/console_form.h"
+#include "platform/app/headless_host.h"
 
 namespace {
 constexpr const char* kProgram = "talvexupdate-cli";
@@ -19,6 +20,30 @@ std::string UsageLines() {
   text += std::string(lead) + kProgram + " --help | --version\n";
   return text;
 }
+
+// Without a desktop, a box is its text on the error stream, answered by its
+// first button as nobody is there to choose. A host already installed (the
+// desktop program embedding the commands) keeps its own boxes.
+class ConsoleMessageBoxes {
+ public:
+  explicit ConsoleMessageBoxes(std::ostream& err) {
+    if (platform::GetHost() != nullptr) return;
+    m_host.emplace();
+    m_host->SetDefaultAnswer([&err](const platform::MessageBoxRequest& request) {
+      err << request.text << "\n" << std::flush;
+      return request.buttons == platform::Buttons::YesNo ? platform::Answer::Yes : platform::Answer::Ok;
+    });
+    platform::SetHost(&*m_host);
+  }
+  ~ConsoleMessageBoxes() {
+    if (m_host) platform::SetHost(nullptr);
+  }
+  ConsoleMessageBoxes(const ConsoleMessageBoxes&) = delete;
+  ConsoleMessageBoxes& operator=(const ConsoleMessageBoxes&) = delete;
+
+ private:
+  std::optional<platform::HeadlessHost> m_host;
+};
 }  // namespace
 
 std::string CliHelpText() {
@@ -49,8 +74,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   }
   for (const CliCommand* command : CliCommands()) {
     if (args[0] != command->name) continue;
+    ConsoleMessageBoxes boxes(err);
     COVUpdateDoc doc;
-    ConsoleForm form(stderr, drawProgress);
+    ConsoleForm form(err, drawProgress);
     doc.m_pView = &form;
     CliContext ctx{out, err, doc, form};
     const int status = command->run(ctx, std::vector<std::string>(args.begin() + 1, args.end()));

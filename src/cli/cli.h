@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-// Runs one command line (without the program name). Output goes to out, the
-// command line's own errors to err; the document's message boxes go to
-// standard error, as they do without a desktop. drawProgress: draw a
-// progress bar on standard error (only when it is a terminal).
+// Runs one command line (without the program name). Output goes to out; the
+// command line's own errors, the texts of the document's message boxes and,
+// when drawProgress is set (the caller passes it only when standard error is
+// a terminal), the progress bar go to err.
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool drawProgress);
 
 // The text of --help.

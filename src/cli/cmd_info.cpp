@@ -125,7 +125,7 @@ int RunInfo(CliContext& ctx, const std::vector<std::string>& args) {
   char line[128];
   auto row = [&ctx](const char* label, const std::string& value) {
     std::string name = std::string(label) + ":";
-    name.resize(20, ' ');
+    if (!value.empty()) name.resize(20, ' ');
     ctx.out << name << value << "\n";
   };
   row("File", doc.GetFileName());

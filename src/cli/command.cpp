@@ -1,5 +1,6 @@
 #include "cli/command.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "app/doc_messages.h"
@@ -59,16 +60,22 @@ OVMemMap* BuildMemMap(CliContext& ctx, bool second) {
   return second ? ctx.doc.GetMemMap2() : ctx.doc.GetMemMap();
 }
 
+namespace {
+bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsHexDigit(char c) { return IsDecimalDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+}  // namespace
+
 bool ParseCount(const std::string& text, long long& value) {
-  const char* end = text.data() + text.size();
-  const auto result = std::from_chars(text.data(), end, value);
-  return !text.empty() && result.ec == std::errc() && result.ptr == end && value >= 0;
+  // Digits only: from_chars alone would take a sign.
+  if (text.empty() || text.size() > 18 || !std::all_of(text.begin(), text.end(), IsDecimalDigit)) return false;
+  std::from_chars(text.data(), text.data() + text.size(), value);
+  return true;
 }
 
 bool ParseHexByte(const std::string& text, int& value) {
   std::string digits = text;
   if (digits.size() > 2 && (digits.compare(0, 2, "0x") == 0 || digits.compare(0, 2, "0X") == 0)) digits.erase(0, 2);
-  if (digits.empty() || digits.size() > 2) return false;
-  const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
-  return result.ec == std::errc() && result.ptr == digits.data() + digits.size();
+  if (digits.empty() || digits.size() > 2 || !std::all_of(digits.begin(), digits.end(), IsHexDigit)) return false;
+  std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
+  return true;
 }

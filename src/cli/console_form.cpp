@@ -1,6 +1,7 @@
 #include "cli/console_form.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 constexpr int kBarWidth = 30;
@@ -41,8 +42,7 @@ bool ConsoleForm::EndProgress() {
   m_bCancel = false;
   m_bActive = false;
   if (m_bDraw) {
-    std::fprintf(m_stream, "\r\033[K");
-    std::fflush(m_stream);
+    m_stream << "\r\033[K" << std::flush;
   }
   return true;
 }
@@ -55,7 +55,8 @@ void ConsoleForm::Draw(bool force) {
   if (!force && percent == m_nDrawnPercent) return;
   m_nDrawnPercent = percent;
   const int filled = percent * kBarWidth / 100;
-  std::fprintf(m_stream, "\r%s [%s%s] %3d%%", m_strCaption.c_str(), std::string(filled, '#').c_str(),
-               std::string(kBarWidth - filled, '.').c_str(), percent);
-  std::fflush(m_stream);
+  char figure[8];
+  std::snprintf(figure, sizeof figure, "%3d%%", percent);
+  m_stream << "\r" << m_strCaption << " [" << std::string(filled, '#') << std::string(kBarWidth - filled, '.') << "] "
+           << figure << std::flush;
 }

@@ -4,14 +4,14 @@
 // state and return values follow the form's channel; the buttons have no
 // console counterpart.
 
-#include <cstdio>
+#include <ostream>
 #include <string>
 
 #include "core/main_form_link.h"
 
 class ConsoleForm final : public MainFormLink {
  public:
-  ConsoleForm(std::FILE* stream, bool drawBar) : m_stream(stream), m_bDraw(drawBar) {}
+  ConsoleForm(std::ostream& stream, bool drawBar) : m_stream(stream), m_bDraw(drawBar) {}
 
   bool BeginProgress(int low, int high, std::string caption, int step) override;
   bool StepProgress(std::string text) override;
@@ -30,7 +30,7 @@ class ConsoleForm final : public MainFormLink {
  private:
   void Draw(bool force);
 
-  std::FILE* m_stream;
+  std::ostream& m_stream;
   bool m_bDraw;
   bool m_bActive = false;
   long long m_nLow = 0;
