@@ -17,12 +17,12 @@ namespace gui {
 
 namespace {
 // Long operations ask to pump at every step; the window repaints at about this pace.
-constexpr qint64 kPumpIntervalMs = 15;
+constexpr qint64 kDefaultPumpIntervalMs = 15;
 
 QString FromModel(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 }  // namespace
 
-QtHost::QtHost() = default;
+QtHost::QtHost() : m_nPumpIntervalMs(kDefaultPumpIntervalMs) {}
 
 QtHost::~QtHost() {
   if (platform::GetHost() == this) platform::SetHost(nullptr);
@@ -48,7 +48,7 @@ void QtHost::CallOnUiThread(const std::function<void()>& fn) {
 
 void QtHost::PumpEvents() {
   if (!IsUiThread() || m_nForeignCallDepth > 0 || m_nPumpDepth > 0) return;
-  if (m_sincePump.isValid() && m_sincePump.elapsed() < kPumpIntervalMs) return;
+  if (m_sincePump.isValid() && m_sincePump.elapsed() < m_nPumpIntervalMs) return;
   ++m_nPumpDepth;
   m_gate.Hold();
   QCoreApplication::processEvents(QEventLoop::AllEvents);
@@ -112,7 +112,12 @@ void QtHost::RealiseWindow(platform::Window& window) {
 
 void QtHost::DestroyWindow(platform::Window& window) {
   const auto it = m_dialogs.find(&window);
-  if (it == m_dialogs.end()) return;
+  if (it == m_dialogs.end()) {
+    // The form goes before its frame: its widgets leave the frame with it.
+    FormWidget* form = m_pFrameView != nullptr ? m_pFrameView->Form() : nullptr;
+    if (form != nullptr && &form->View().Model() == &window) m_pFrameView->ReleaseForm();
+    return;
+  }
   DialogWidget* dialog = it->second;
   m_dialogs.erase(it);
   // The models go right after this call; the widgets may still be in one of their own handlers.

@@ -49,6 +49,8 @@ class QtHost : public QObject, public platform::Host {
   FrameView* Frame() const { return m_pFrameView; }
   DialogWidget* DialogOf(const platform::Window& window) const;
   int WaitCursorCount() const { return m_nWaitCursor; }
+  // How long a pump spares the next one (0: every request pumps, which the tests use).
+  void SetPumpInterval(qint64 ms) { m_nPumpIntervalMs = ms; }
   // Called on the UI thread with every message box once it shows (the tests answer it there).
   void SetMessageBoxShownHook(std::function<void(QMessageBox&)> hook) { m_onBoxShown = std::move(hook); }
 
@@ -62,6 +64,7 @@ class QtHost : public QObject, public platform::Host {
   std::unordered_map<const platform::Window*, DialogWidget*> m_dialogs;
   std::function<void(QMessageBox&)> m_onBoxShown;
   QElapsedTimer m_sincePump;
+  qint64 m_nPumpIntervalMs;
   int m_nWaitCursor = 0;
   int m_nPumpDepth = 0;
   // Calls from another thread being run: the event loop is turning, so a pump inside one has nothing to do.
