@@ -6,6 +6,7 @@
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <array>
@@ -33,6 +34,14 @@ int MsUntil(Clock::time_point deadline) {
   const auto left = deadline - Clock::now();
   if (left <= Clock::duration::zero()) return 0;
   return static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(left).count());
+}
+
+// Linux numbers the slaves of /dev/ptmx with majors 136 to 143.
+bool IsPseudoTerminalSlave(int fd) {
+  struct stat info {};
+  if (fstat(fd, &info) != 0 || !S_ISCHR(info.st_mode)) return false;
+  const unsigned deviceMajor = major(info.st_rdev);
+  return deviceMajor >= 136 && deviceMajor <= 143;
 }
 
 bool IsHangUp(int error) { return error == EIO || error == ENXIO || error == ENODEV; }
@@ -138,7 +147,7 @@ PortSettings SettingsFromTermios(const termios& tio) {
   return settings;
 }
 
-PosixSerialPort::PosixSerialPort(int fd) : m_fd(fd) {}
+PosixSerialPort::PosixSerialPort(int fd) : m_fd(fd), m_bDrainsOnLine(!IsPseudoTerminalSlave(fd)) {}
 
 PosixSerialPort::~PosixSerialPort() { Close(); }
 
@@ -251,7 +260,7 @@ IoResult PosixSerialPort::Write(const uint8_t* data, size_t n) {
     break;
   }
   size_t pending = 0;
-  if (!result.disconnected) pending = DrainUntil(deadline);
+  if (!result.disconnected && m_bDrainsOnLine) pending = DrainUntil(deadline);
   if (pending > 0 || result.error == ETIMEDOUT) {
     // What has not left by the deadline is dropped, so the count written is the truth
     // and no stray tail reaches the device later.

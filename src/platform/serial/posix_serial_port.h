@@ -42,6 +42,9 @@ class PosixSerialPort final : public SerialPort {
   size_t DrainUntil(std::chrono::steady_clock::time_point deadline);
 
   int m_fd;
+  // A pseudo-terminal has no transmitter: what is written has reached the far
+  // end's queue already, so there is nothing to wait for after a write.
+  bool m_bDrainsOnLine = true;
   PortTimeouts m_timeouts;
   uint32_t m_baudRate = 9600;
 };
