@@ -11,6 +11,7 @@
 #include <QSlider>
 #include <QTextCursor>
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "gui/classic_widgets.h"
@@ -88,6 +89,8 @@ QWidget* CreateEdit(platform::Edit& edit, QWidget* parent) {
     widget->setVerticalScrollBarPolicy(edit.HasStyle(st::kVScroll) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     widget->setHorizontalScrollBarPolicy(edit.HasStyle(st::kHScroll) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     if (!edit.HasStyle(st::kBorder) && !edit.HasStyle(st::kSunken)) widget->setFrameShape(QFrame::NoFrame);
+    // A read-only edit changes only at the program's hand, which keeps no undo record (the log would pile one up).
+    if (edit.IsReadOnly()) widget->setUndoRedoEnabled(false);
     QObject::connect(widget, &QPlainTextEdit::textChanged, widget, [&edit, widget] {
       std::string text = ToModelLines(widget->toPlainText());
       widget->shown = text;
@@ -205,23 +208,48 @@ QWidget* Create(Control& control, QWidget* parent) {
   return CreateStatic(control, parent);
 }
 
+// How many characters the text dropped at its front since it was shown, when
+// all else it did was to add at its end (the log's way); none for any other change,
+// or when the cut would fall inside a line break or a character of the widget's.
+std::optional<size_t> DroppedFront(const std::string& shown, const std::string& text) {
+  if (shown.empty() || text.empty()) return std::nullopt;
+  const std::string probe = text.substr(0, std::min<size_t>(32, text.size()));
+  for (size_t at = shown.find(probe); at != std::string::npos; at = shown.find(probe, at + 1)) {
+    const size_t kept = shown.size() - at;
+    if (kept > text.size() || text.compare(0, kept, shown, at, kept) != 0) continue;
+    const auto byte = static_cast<unsigned char>(shown[at]);
+    if ((byte & 0xC0) == 0x80 || (at > 0 && shown[at - 1] == '\r' && shown[at] == '\n')) return std::nullopt;
+    if (kept < text.size() && shown.back() == '\r' && text[kept] == '\n') return std::nullopt;
+    return at;
+  }
+  return std::nullopt;
+}
+
+void SyncMultiLineText(platform::Edit& edit, MultiLineEdit* multi) {
+  const std::string& text = edit.GetWindowText();
+  if (text == multi->shown) return;
+  const QSignalBlocker blocker(multi);
+  if (const auto dropped = DroppedFront(multi->shown, text)) {
+    // Only the edges change: the lines in between keep their layout.
+    QTextCursor cursor(multi->document());
+    if (*dropped > 0) {
+      cursor.setPosition(static_cast<int>(FromModelLines(multi->shown.substr(0, *dropped)).size()), QTextCursor::KeepAnchor);
+      cursor.removeSelectedText();
+    }
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(FromModelLines(text.substr(multi->shown.size() - *dropped)));
+    multi->setTextCursor(cursor);
+  } else {
+    multi->setPlainText(FromModelLines(text));
+    if (edit.IsReadOnly()) multi->moveCursor(QTextCursor::End);
+  }
+  multi->shown = text;
+  multi->ensureCursorVisible();
+}
+
 void SyncEditText(platform::Edit& edit, QWidget* widget) {
   if (auto* multi = dynamic_cast<MultiLineEdit*>(widget)) {
-    const std::string& text = edit.GetWindowText();
-    if (text == multi->shown) return;
-    const QSignalBlocker blocker(multi);
-    // An append adds only what is new; anything else replaces the text.
-    if (!multi->shown.empty() && text.size() > multi->shown.size() && text.compare(0, multi->shown.size(), multi->shown) == 0) {
-      QTextCursor cursor = multi->textCursor();
-      cursor.movePosition(QTextCursor::End);
-      cursor.insertText(FromModelLines(text.substr(multi->shown.size())));
-      multi->setTextCursor(cursor);
-    } else {
-      multi->setPlainText(FromModelLines(text));
-      if (edit.IsReadOnly()) multi->moveCursor(QTextCursor::End);
-    }
-    multi->shown = text;
-    multi->ensureCursorVisible();
+    SyncMultiLineText(edit, multi);
     return;
   }
   auto* line = static_cast<QLineEdit*>(widget);

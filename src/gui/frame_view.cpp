@@ -19,6 +19,7 @@
 #include "gui/images.h"
 #include "gui/keys.h"
 #include "gui/menus.h"
+#include "gui/paint_throttle.h"
 #include "gui/window_view.h"
 
 namespace gui {
@@ -45,6 +46,7 @@ FrameView::FrameView(platform::FrameWindow& frame) : m_frame(frame) {
   setWindowIcon(ProgramIcon(0));
   setWindowTitle(FromModel(frame.GetWindowText()));
   setAcceptDrops(true);
+  new PaintThrottle(*this);
   BuildMenuBar();
   BuildToolBar();
   BuildStatusBar();

@@ -10,6 +10,7 @@
 
 #include "gui/control_widgets.h"
 #include "gui/images.h"
+#include "gui/paint_throttle.h"
 
 namespace gui {
 
@@ -161,6 +162,7 @@ DialogWidget::DialogWidget(platform::Window& window, QWidget* parent, bool modal
   const uint32_t style = window.Template().style;
   setWindowTitle(FromModel(window.GetWindowText()));
   setWindowIcon(ProgramIcon(0));
+  new PaintThrottle(*this);
   setModal(modal);
   setSizeGripEnabled(false);
   Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint;
