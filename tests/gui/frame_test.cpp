@@ -157,3 +157,29 @@ TEST_F(GuiTest, TheLogWindowShowsTheModelsTextAtTheIdleUpdate) {
 }
 
 }  // namespace
+
+namespace {
+
+// The log trims 500 characters at its front, wherever they end: in a line, in a
+// line break, in a character of more than one byte. The widget follows exactly.
+TEST_F(GuiTest, TheLogWidgetFollowsTheTrimmedModelWhateverTheLineLengths) {
+  frame->ExecuteCommand(ID_VIEW_STATUS_LOG);
+  auto* edit = dynamic_cast<QPlainTextEdit*>(host->DialogOf(*frame->GetLogWindow())->View().WidgetFor(IDC_LOG_EDIT));
+  ASSERT_NE(edit, nullptr);
+  const std::string lines[] = {"a", "Block 3 Record 17 Try 1", std::string(497, 'x'), std::string(498, 'y'),
+                               std::string(620, 'z'), "\xC3\xA9t\xC3\xA9 \xC3\xA0 l'\xC3\xA9tape 12"};
+  int appended = 0;
+  for (const std::string& line : lines) {
+    SCOPED_TRACE(line.size());
+    for (int i = 0; i < 130; ++i) {
+      doc->m_logView.AppendLine(line + std::to_string(i % 10));
+      if (++appended % 3 == 0) frame->OnIdle();
+    }
+    frame->OnIdle();
+    QString expected = QString::fromStdString(doc->m_logView.Text());
+    expected.replace("\r\n", "\n");
+    ASSERT_EQ(edit->toPlainText(), expected);
+  }
+}
+
+}  // namespace
