@@ -35,8 +35,10 @@ void OVHexRec::Serialize(OVArchive& ar) {
 
 uint8_t OVHexRec::ComputeChecksum() const {
   uint32_t sum = (m_wOffset >> 8) + m_nType + m_nLength + (m_wOffset & 0xFF);
-  const std::string_view data = m_strData;
-  for (size_t i = 0; i < data.size(); i += 2) sum += static_cast<uint32_t>(HexToInt(data.substr(i, 2)));
+  const char* data = m_strData.data();
+  const size_t pairs = m_strData.size() / 2;
+  for (size_t i = 0; i < pairs; ++i) sum += static_cast<uint32_t>(HexPairValue(data + 2 * i));
+  if (m_strData.size() % 2 != 0) sum += static_cast<uint32_t>(HexDigitValue(m_strData.back()));
   return static_cast<uint8_t>(0x100 - (sum & 0xFF));
 }
 

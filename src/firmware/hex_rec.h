@@ -20,12 +20,24 @@ enum OVRecordType : uint8_t {
 // The names the record view shows for types 0 to 5; nullptr for any other type.
 const char* RecordTypeName(int type);
 
-// One hexadecimal character's worth: no character is rejected ("G" is 16, a blank -16).
-inline int HexDigitValue(char c) {
-  int v = static_cast<signed char>(c);
+// One hexadecimal character's worth: no character is rejected ("G" is 16, a
+// blank -16). The rule, applied once per character code into a table, so the
+// load, the test and the map pay a lookup rather than branches on random digits.
+inline constexpr int HexDigitRule(int code) {
+  int v = static_cast<signed char>(code);
   if (v >= 'a' && v <= 'z') v -= 'a' - 'A';
   return v >= 'A' ? v - 0x37 : v - 0x30;
 }
+struct OVHexDigitTable {
+  int16_t value[256];
+  constexpr OVHexDigitTable() : value() {
+    for (int code = 0; code < 256; ++code) value[code] = static_cast<int16_t>(HexDigitRule(code));
+  }
+};
+inline constexpr OVHexDigitTable kHexDigits{};
+inline int HexDigitValue(char c) { return kHexDigits.value[static_cast<unsigned char>(c)]; }
+// HexToInt of a pair of characters.
+inline int HexPairValue(const char* pair) { return HexDigitValue(pair[0]) * 16 + HexDigitValue(pair[1]); }
 
 class OVHexRec {
  public:

@@ -9,7 +9,9 @@
 void OVSegment::WriteHex(uint16_t offset, std::string_view text) {
   // A byte is HexToInt of its pair, the same byte the checksum test adds up.
   uint16_t at = offset;
-  for (size_t i = 0; i < text.size(); i += 2, ++at) m_data[at] = static_cast<uint8_t>(OVHexRec::HexToInt(text.substr(i, 2)));
+  const size_t pairs = text.size() / 2;
+  for (size_t i = 0; i < pairs; ++i, ++at) m_data[at] = static_cast<uint8_t>(HexPairValue(text.data() + 2 * i));
+  if (text.size() % 2 != 0) m_data[at] = static_cast<uint8_t>(HexDigitValue(text.back()));
 }
 
 void OVSegment::BuildRecordFrame(int block, int page, int record, uint8_t* frame, bool bRelative) const {
