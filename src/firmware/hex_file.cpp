@@ -1,5 +1,47 @@
 #include "firmware/hex_file.h"
 
+#include <new>
+
+#include "firmware/node_pool.h"
+
+namespace {
+// Built on first use and never destroyed, so lists freed during the program's
+// exit still find it.
+OVNodePool& NodePool() {
+  static OVNodePool* pool = new OVNodePool(sizeof(OVHexFile));
+  return *pool;
+}
+
+// Under AddressSanitizer nodes stay ordinary allocations, so it keeps
+// watching every node for overruns and use after free.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kPooled = false;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kPooled = false;
+#else
+constexpr bool kPooled = true;
+#endif
+#else
+constexpr bool kPooled = true;
+#endif
+}  // namespace
+
+void* OVHexFile::operator new(size_t size) {
+  if (!kPooled || size != sizeof(OVHexFile)) return ::operator new(size);
+  void* node = NodePool().Allocate();
+  if (node == nullptr) throw std::bad_alloc();
+  return node;
+}
+
+void OVHexFile::operator delete(void* node, size_t size) noexcept {
+  if (!kPooled || size != sizeof(OVHexFile)) {
+    ::operator delete(node);
+    return;
+  }
+  NodePool().Free(node);
+}
+
 thread_local OVHexFile* OVHexFile::s_pLastRead = nullptr;
 thread_local int32_t OVHexFile::s_nLastIndex = 0;
 

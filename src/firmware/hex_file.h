@@ -25,6 +25,9 @@ class OVHexFile {
   ~OVHexFile();
   OVHexFile(const OVHexFile&) = delete;
   OVHexFile& operator=(const OVHexFile&) = delete;
+  // Nodes come from a pool (node_pool.h): a list is one allocation per record otherwise.
+  static void* operator new(size_t size);
+  static void operator delete(void* node, size_t size) noexcept;
 
   void MarkFirst() { m_nIndex = 1; }
   // Reads this node's record and every following one up to the first
