@@ -3,7 +3,6 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QStyle>
-#include <QStyleOptionFrame>
 #include <QTimer>
 #include <QToolButton>
 
@@ -20,15 +19,18 @@ void ClassicGroupBox::SetTitle(const QString& title) {
   update();
 }
 
+// The classic etched frame: a shadow line with a light line inside it, its top
+// through the middle of the title. The style's own group box frame would add a
+// title margin of its own and fill the inside.
 void ClassicGroupBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const QFontMetrics metrics(font());
-  QStyleOptionFrame frame;
-  frame.initFrom(this);
-  frame.rect = rect().adjusted(0, metrics.height() / 2, 0, 0);
-  frame.lineWidth = 1;
-  frame.midLineWidth = 0;
-  style()->drawPrimitive(QStyle::PE_FrameGroupBox, &frame, &painter, this);
+  const int top = metrics.height() / 2;
+  const QRect frame(0, top, width() - 2, height() - top - 2);
+  painter.setPen(palette().color(QPalette::Mid));
+  painter.drawRect(frame);
+  painter.setPen(palette().color(QPalette::Light));
+  painter.drawRect(frame.translated(1, 1));
   if (m_title.isEmpty()) return;
   const int indent = metrics.averageCharWidth();
   const int width = std::min(metrics.horizontalAdvance(m_title), this->width() - 2 * indent);

@@ -76,6 +76,10 @@ QWidget* CreateStatic(Control& control, QWidget* parent) {
   if (control.HasStyle(st::kSunken) || control.HasStyle(st::kBorder)) {
     label->setFrameStyle(QFrame::Panel | (control.HasStyle(st::kSunken) ? QFrame::Sunken : QFrame::Plain));
     label->setLineWidth(1);
+    // A framed label is one line high: its text sits in the middle, clear of the frame.
+    label->setAlignment(horizontal | Qt::AlignVCenter);
+    label->setWordWrap(false);
+    label->setIndent(2);
   }
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
   return label;
