@@ -186,8 +186,8 @@ void FrameView::FitToForm() {
 void FrameView::OnFrameChanged(platform::FrameWindow& frame, platform::FrameChange change) {
   switch (change) {
     case platform::FrameChange::Title: setWindowTitle(FromModel(frame.GetWindowText())); break;
-    case platform::FrameChange::Geometry:
-      FitToForm();
+    case platform::FrameChange::Geometry: FitToForm(); break;
+    case platform::FrameChange::Activate:
       if (isMinimized()) showNormal();
       raise();
       activateWindow();

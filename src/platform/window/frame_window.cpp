@@ -80,7 +80,7 @@ void FrameWindow::GrowWindow(int dx, int dy) {
   Changed(FrameChange::Geometry);
 }
 
-void FrameWindow::ActivateFrame() { Changed(FrameChange::Geometry); }
+void FrameWindow::ActivateFrame() { Changed(FrameChange::Activate); }
 
 void FrameWindow::ShowToolBar(bool show) {
   if (m_bToolBarVisible == show) return;

@@ -44,7 +44,8 @@ inline constexpr int kIndicatorScroll = 59139;
 inline constexpr int kIdleMessage = 57345;  // string: the message pane's idle text
 }  // namespace cmd
 
-enum class FrameChange { Title, Geometry, ToolBar, ToolBarVisible, ToolTips, StatusBar, StatusBarVisible, Destroyed };
+// Geometry: the size it is to have changed; Activate: it is to come to the front (restored when minimised).
+enum class FrameChange { Title, Geometry, Activate, ToolBar, ToolBarVisible, ToolTips, StatusBar, StatusBarVisible, Destroyed };
 
 class FrameObserver {
  public:
