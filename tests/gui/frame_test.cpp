@@ -7,7 +7,6 @@
 #include <QToolTip>
 
 #include "gui/menus.h"
-#include "ui/log_window.h"
 #include "gui_fixture.h"
 
 using namespace res;

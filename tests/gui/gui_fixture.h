@@ -24,6 +24,7 @@
 #include "gui/window_view.h"
 #include "platform/host.h"
 #include "res/resources.h"
+#include "ui/log_window.h"
 #include "ui/main_frame.h"
 #include "ui/main_windows.h"
 #include "ui/ovupdate_view.h"

@@ -1,3 +1,5 @@
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
@@ -85,6 +87,56 @@ TEST_F(GuiTest, CancelWorksDuringALongOperationAndOtherInputIsHeldBack) {
   // Once the run is over, input flows again.
   QTest::keyClick(Widget(IDC_LOAD_HEX), Qt::Key_N, Qt::ControlModifier);
   EXPECT_EQ(frameView->windowTitle(), "Untitled - TalvexUpdate V.2.2a");
+}
+
+}  // namespace
+
+namespace {
+
+struct ShownItem {
+  QString text;
+  bool enabled;
+  bool checked;
+  bool operator==(const ShownItem&) const = default;
+};
+
+TEST_F(GuiTest, TheFormsContextMenuShowsMenu142AndRoutesTheChoice) {
+  std::vector<ShownItem> items;
+  QTimer::singleShot(0, frameView, [&] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QAction* choice = nullptr;
+    for (QAction* action : menu->actions()) {
+      if (action->isSeparator()) continue;
+      items.push_back({action->text(), action->isEnabled(), action->isChecked()});
+      if (action->text() == "View Status Log") choice = action;
+    }
+    ASSERT_NE(choice, nullptr);
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(choice).center());
+  });
+  QWidget* form = frameView->Form();
+  QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(30, 40), form->mapToGlobal(QPoint(30, 40)));
+  QCoreApplication::sendEvent(form, &request);
+  const std::vector<ShownItem> expected = {
+      {"&Help Topics", true, false},       {"&Toolbar", true, true},
+      {"&Status Bar", true, true},         {"&Open...\tCtrl+O", true, false},
+      {"Allow Advanced Settings", false, false}, {"Enable ToolTips", true, true},
+      {"View Status Log", true, false},    {"Enable Hex File Editing", false, false},
+  };
+  EXPECT_EQ(items, expected);
+  EXPECT_TRUE(host->DialogOf(*frame->GetLogWindow())->isVisible());
+}
+
+// Exit would free what a running transfer uses: the close box is refused with a word why.
+TEST_F(GuiTest, TheCloseBoxIsRefusedWhileATransferRuns) {
+  int worker = 0;
+  doc->m_pWorker = reinterpret_cast<platform::WorkerThread*>(&worker);
+  frameView->close();
+  doc->m_pWorker = nullptr;
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text,
+            "A transfer to the device is still running.  \n\nPress Cancel and wait for it to end before you exit.");
+  EXPECT_TRUE(frameView->isVisible());
 }
 
 }  // namespace
