@@ -4,6 +4,8 @@
 #include <QCursor>
 #include <QFileDialog>
 #include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QThread>
 #include <QTimer>
 
@@ -180,5 +182,13 @@ platform::LockKeys QtHost::QueryLockKeys() const { return m_lockKeys.Read(); }
 int QtHost::RunMessageLoop() { return QApplication::exec(); }
 
 void QtHost::Quit(int exitCode) { QCoreApplication::exit(exitCode); }
+
+// The form draws nothing on a page: the job ends with the dialog, whatever the operator chose.
+bool QtHost::ShowPrintDialog() {
+  const InputGateSuspension suspension(m_gate);
+  QPrinter printer;
+  QPrintDialog dialog(&printer, DialogParent());
+  return dialog.exec() == QDialog::Accepted;
+}
 
 }  // namespace gui

@@ -44,6 +44,7 @@ class QtHost : public QObject, public platform::Host {
   platform::LockKeys QueryLockKeys() const override;
   int RunMessageLoop() override;
   void Quit(int exitCode) override;
+  bool ShowPrintDialog() override;
 
   // The realised widgets, for the program's own checks and the tests.
   FrameView* Frame() const { return m_pFrameView; }

@@ -140,3 +140,20 @@ TEST_F(GuiTest, TheCloseBoxIsRefusedWhileATransferRuns) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GuiTest, CtrlPShowsThePrintDialogAndPrintsNothing) {
+  QString shown;
+  QTimer::singleShot(0, frameView, [&] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    shown = dialog->metaObject()->className();
+    dialog->reject();
+  });
+  QTest::keyClick(Widget(IDC_LOAD_HEX), Qt::Key_P, Qt::ControlModifier);
+  EXPECT_EQ(shown, "QPrintDialog");
+  EXPECT_TRUE(boxes.empty());
+}
+
+}  // namespace
