@@ -1,4 +1,5 @@
 #include <QContextMenuEvent>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMimeData>
 #include <QTimer>
@@ -154,6 +155,28 @@ TEST_F(GuiTest, CtrlPShowsThePrintDialogAndPrintsNothing) {
   QTest::keyClick(Widget(IDC_LOAD_HEX), Qt::Key_P, Qt::ControlModifier);
   EXPECT_EQ(shown, "QPrintDialog");
   EXPECT_TRUE(boxes.empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(GuiTest, LoadHexFileAsksForAFileWithTheTemplatesFilterAndLoadsIt) {
+  QStringList filters;
+  QTimer::singleShot(0, frameView, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    filters = dialog->nameFilters();
+    dialog->selectFile(QString::fromStdString(Sample("device.hex")));
+    QMetaObject::invokeMethod(dialog, "accept");
+  });
+  Click(IDC_LOAD_HEX);
+  EXPECT_EQ(filters, (QStringList{"TalvexUpdate Hex Files (*.hex)", "All Files (*)"}));
+  EXPECT_EQ(WidgetAs<QLabel>(IDC_FILE_NAME)->text(), "device.hex");
+  EXPECT_TRUE(Widget(IDC_TEST_HEX)->isEnabled());
+  EXPECT_EQ(frameView->windowTitle(), "device.hex - TalvexUpdate V.2.2a");
+  EXPECT_EQ(doc->m_logView.Text().substr(0, 21), "Loading Hex File...\r\n");
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace
