@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/serial/serial_port.h"
+#include "serial/line_settings.h"
 #include "ui_fixture.h"
 
 using namespace res;
@@ -128,6 +129,22 @@ TEST_F(PortTest, DisableReleasesThePortSoThatItOpensAgainHereAndElsewhere) {
   EXPECT_TRUE(view->m_bPortActive);
   EXPECT_EQ(PortPane(), "Port ACTIVE");
   EXPECT_TRUE(doc->m_hPort);
+}
+
+TEST_F(PortTest, TheDocumentReleasesItsEarlierPortBeforeItOpensOne) {
+  OVLineSettings line;
+  ASSERT_EQ(doc->OpenPort(line, slavePath), 0u);
+  line.m_nBaudRate = 7;
+  ASSERT_EQ(doc->OpenPort(line, slavePath), 0u);
+  ASSERT_TRUE(doc->m_pDCB);
+  EXPECT_EQ(doc->m_pDCB->baudRate, 38400u);
+
+  // A refused open keeps no port either.
+  EXPECT_EQ(doc->OpenPort(line, "/dev/null"), 25u);
+  EXPECT_FALSE(doc->m_hPort);
+  EXPECT_FALSE(doc->m_pDCB);
+  EXPECT_EQ(platform::OpenSerialPort(slavePath).error, 0u);
+  EXPECT_TRUE(Log().empty());
 }
 
 TEST_F(PortTest, APortHeldByAnotherOpenerIsInUseUntilTheSelectorIsOpenedAndClosedAgain) {
