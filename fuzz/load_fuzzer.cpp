@@ -21,7 +21,7 @@ constexpr std::string_view kPrevious =
     "{DeviceType = VJV}{FirmwareVersion = 9.1}\n"
     ":0400000001020304F2\n:00000001FF\n:0200000400FFFB\n:00000001FF\n";
 
-class BalanceForm final : public MainFormLink {
+class BalanceForm final : public ProgressOnlyForm {
  public:
   bool BeginProgress(int, int, std::string, int) override {
     if (m_bActive) return false;
@@ -38,12 +38,6 @@ class BalanceForm final : public MainFormLink {
     m_bActive = false;
     return was;
   }
-  void ShowFileName(std::string) override {}
-  void EnableFileButtons(bool) override {}
-  void EnableUpdateButtons(bool) override {}
-  void EnableActivatePort(bool) override {}
-  void EnableLoadHex(bool) override {}
-  void Refresh() override {}
   bool m_bActive = false;
 };
 

@@ -9,7 +9,7 @@
 
 #include "core/main_form_link.h"
 
-class ConsoleForm final : public MainFormLink {
+class ConsoleForm final : public ProgressOnlyForm {
  public:
   ConsoleForm(std::ostream& stream, bool drawBar) : m_stream(stream), m_bDraw(drawBar) {}
 
@@ -18,12 +18,6 @@ class ConsoleForm final : public MainFormLink {
   bool SetProgressPos(int pos, std::string text) override;
   bool EndProgress() override;
 
-  void ShowFileName(std::string) override {}
-  void EnableFileButtons(bool) override {}
-  void EnableUpdateButtons(bool) override {}
-  void EnableActivatePort(bool) override {}
-  void EnableLoadHex(bool) override {}
-  void Refresh() override {}
 
   bool IsActive() const { return m_bActive; }
 

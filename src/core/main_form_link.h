@@ -30,3 +30,15 @@ class MainFormLink {
   // The port is treated as active (UI thread only).
   bool m_bPortActive = false;
 };
+
+// A form that only follows progress: the command line and test sinks, which
+// have no buttons to switch.
+class ProgressOnlyForm : public MainFormLink {
+ public:
+  void ShowFileName(std::string) override {}
+  void EnableFileButtons(bool) override {}
+  void EnableUpdateButtons(bool) override {}
+  void EnableActivatePort(bool) override {}
+  void EnableLoadHex(bool) override {}
+  void Refresh() override {}
+};

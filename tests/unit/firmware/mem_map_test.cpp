@@ -125,17 +125,11 @@ TEST(MemMap, ASegmentThatCannotBeAllocatedFailsTheBuild) {
   EXPECT_EQ(map.GetPagePtr(0xFF, 0), nullptr);
 }
 
-struct StepCounter : MainFormLink {
+struct StepCounter : ProgressOnlyForm {
   bool BeginProgress(int, int, std::string, int) override { return true; }
   bool StepProgress(std::string) override { return ++steps, true; }
   bool SetProgressPos(int, std::string) override { return true; }
   bool EndProgress() override { return true; }
-  void ShowFileName(std::string) override {}
-  void EnableFileButtons(bool) override {}
-  void EnableUpdateButtons(bool) override {}
-  void EnableActivatePort(bool) override {}
-  void EnableLoadHex(bool) override {}
-  void Refresh() override {}
   int steps = 0;
 };
 

@@ -123,7 +123,7 @@ class ScriptedHost : public platform::HeadlessHost {
 };
 
 // The progress channel's rules (a run is active until EndProgress), recorded.
-class RecordingForm : public MainFormLink {
+class RecordingForm : public ProgressOnlyForm {
  public:
   struct Progress {
     int pos;
@@ -157,12 +157,6 @@ class RecordingForm : public MainFormLink {
     m_bCancel = false;
     return true;
   }
-  void ShowFileName(std::string) override {}
-  void EnableFileButtons(bool) override {}
-  void EnableUpdateButtons(bool) override {}
-  void EnableActivatePort(bool) override {}
-  void EnableLoadHex(bool) override {}
-  void Refresh() override {}
 };
 
 }  // namespace serialtest
