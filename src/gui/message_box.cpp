@@ -1,5 +1,8 @@
 #include "gui/message_box.h"
 
+#include <QAbstractButton>
+#include <QIcon>
+
 namespace gui {
 
 namespace {
@@ -29,6 +32,11 @@ ButtonPair ButtonsOf(platform::Buttons buttons) {
   return {QMessageBox::Ok, QMessageBox::NoButton};
 }
 
+// Words only, as on the classic box.
+void PlainButtons(QMessageBox& box) {
+  for (QAbstractButton* button : box.buttons()) button->setIcon(QIcon());
+}
+
 }  // namespace
 
 void SetUpMessageBox(QMessageBox& box, const platform::MessageBoxRequest& request) {
@@ -39,11 +47,13 @@ void SetUpMessageBox(QMessageBox& box, const platform::MessageBoxRequest& reques
   const ButtonPair pair = ButtonsOf(request.buttons);
   if (pair.second == QMessageBox::NoButton) {
     box.setStandardButtons(pair.first);
+    PlainButtons(box);
     box.setDefaultButton(pair.first);
     box.setEscapeButton(pair.first);
     return;
   }
   box.setStandardButtons(pair.first | pair.second);
+  PlainButtons(box);
   box.setDefaultButton(request.defaultButton == platform::DefaultButton::Second ? pair.second : pair.first);
   // Escape and the close box take the answer that changes nothing.
   box.setEscapeButton(pair.second);

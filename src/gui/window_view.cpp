@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QThread>
 #include <QToolTip>
@@ -155,6 +156,25 @@ void FormWidget::contextMenuEvent(QContextMenuEvent* event) {
   event->accept();
   if (m_view.IsDetached()) return;
   m_view.Model().UserContextMenu({event->globalPos().x(), event->globalPos().y()});
+}
+
+void FormWidget::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (!enter || event->modifiers() != Qt::NoModifier || m_view.IsDetached()) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  // The form's own focus: the window need not be the active one.
+  auto* focused = dynamic_cast<platform::PushButton*>(ControlOfWidget(focusWidget()));
+  platform::PushButton* target = focused;
+  for (const auto& control : m_view.Model().Controls()) {
+    if (target != nullptr) break;
+    auto* button = dynamic_cast<platform::PushButton*>(control.get());
+    if (button != nullptr && button->IsDefault()) target = button;
+  }
+  event->accept();
+  // The button refuses the click itself when it is disabled or hidden.
+  if (target != nullptr) target->UserClick();
 }
 
 DialogWidget::DialogWidget(platform::Window& window, QWidget* parent, bool modal)

@@ -59,6 +59,8 @@ class FormWidget : public QWidget {
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
+  // Enter presses the focused push button, or else the form's default button, as in a dialog.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   WindowView m_view;

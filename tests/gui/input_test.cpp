@@ -180,3 +180,25 @@ TEST_F(GuiTest, LoadHexFileAsksForAFileWithTheTemplatesFilterAndLoadsIt) {
 }
 
 }  // namespace
+
+namespace {
+
+// Enter on the form presses the focused button, else the default one (Load Hex File).
+TEST_F(GuiTest, EnterPressesTheFocusedButtonOrElseTheDefaultOne) {
+  QTimer::singleShot(0, frameView, [] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    dialog->reject();
+  });
+  Widget(IDC_PORT)->setFocus();
+  QTest::keyClick(frameView->Form(), Qt::Key_Return);
+  EXPECT_TRUE(boxes.empty());
+
+  view->m_btnTestHex->SetEnabled(true);
+  Widget(IDC_TEST_HEX)->setFocus();
+  QTest::keyClick(Widget(IDC_TEST_HEX), Qt::Key_Return);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, kMsgNoFileToTest);
+}
+
+}  // namespace
