@@ -147,6 +147,9 @@ TEST_F(GuiTest, TheLogWindowShowsTheModelsTextAtTheIdleUpdate) {
   frame->OnIdle();
   EXPECT_EQ(edit->toPlainText(), "Loading Hex File...\na status line\n");
 
+  log->resize(500, 300);  // the edit fills the client area once the window changes size
+  EXPECT_EQ(edit->geometry(), QRect(0, 0, 500, 300));
+
   log->close();  // the close box hides it; the lines keep coming
   EXPECT_FALSE(log->isVisible());
   doc->m_logView.AppendLine("while hidden");
