@@ -14,7 +14,7 @@ std::string UsageLines() {
   std::string text;
   const char* lead = "usage: ";
   for (const CliCommand* command : CliCommands()) {
-    text += std::string(lead) + kProgram + " " + command->name + " " + command->usage + "\n";
+    text += std::string(lead) + kProgram + " " + CommandLine(*command) + "\n";
     lead = "       ";
   }
   text += std::string(lead) + kProgram + " --help | --version\n";

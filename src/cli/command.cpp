@@ -36,9 +36,15 @@ bool ParseCliArgs(const std::vector<std::string>& args, const std::set<std::stri
   return true;
 }
 
+std::string CommandLine(const CliCommand& command) {
+  std::string line = command.name;
+  if (*command.usage != '\0') line += std::string(" ") + command.usage;
+  return line;
+}
+
 int UsageError(CliContext& ctx, const CliCommand& command, const std::string& problem) {
   ctx.err << "talvexupdate-cli: " << problem << "\n"
-          << "usage: talvexupdate-cli " << command.name << " " << command.usage << "\n";
+          << "usage: talvexupdate-cli " << CommandLine(command) << "\n";
   return kExitUsage;
 }
 

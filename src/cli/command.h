@@ -39,6 +39,9 @@ struct CliArgs {
   std::map<std::string, std::string> values;
 };
 
+// "NAME USAGE", or just the name for a command without arguments.
+std::string CommandLine(const CliCommand& command);
+
 // The table of commands (commands.cpp).
 const std::vector<const CliCommand*>& CliCommands();
 

@@ -92,7 +92,7 @@ TEST_F(PortsCommandTest, ListsEachStandardPortWithItsDeviceThenTheDevicesFound) 
 TEST_F(PortsCommandTest, ArgumentsAreAUsageError) {
   EXPECT_EQ(Run({"ports", "COM1"}), 64);
   EXPECT_EQ(out, "");
-  EXPECT_EQ(err, "talvexupdate-cli: no arguments expected\nusage: talvexupdate-cli ports \n");
+  EXPECT_EQ(err, "talvexupdate-cli: no arguments expected\nusage: talvexupdate-cli ports\n");
 }
 
 }  // namespace
