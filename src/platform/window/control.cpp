@@ -27,6 +27,15 @@ bool Control::SetEnabled(bool enable) {
   return was;
 }
 
+void Control::TakeTypedText(const std::string& text, size_t limit) {
+  std::string typed = text;
+  if (limit != 0 && typed.size() > limit) typed.resize(limit);
+  if (typed == m_strText) return;
+  m_strText = typed;
+  Changed(ControlChange::Text);
+  Notify(Notification::EditChange);
+}
+
 void Control::ShowWindow(bool show) {
   if (m_bVisible == show) return;
   m_bVisible = show;
@@ -82,12 +91,7 @@ void Edit::AppendText(const std::string& text) {
 
 void Edit::UserSetText(const std::string& text) {
   if (m_bReadOnly || !IsEnabled()) return;
-  std::string typed = text;
-  if (m_nLimit != 0 && typed.size() > m_nLimit) typed.resize(m_nLimit);
-  if (typed == m_strText) return;
-  m_strText = typed;
-  Changed(ControlChange::Text);
-  Notify(Notification::EditChange);
+  TakeTypedText(text, m_nLimit);
 }
 
 // ---- ComboBox
@@ -222,12 +226,7 @@ void ComboBox::UserCloseUp() {
 
 void ComboBox::UserSetEditText(const std::string& text) {
   if (!IsEditable() || !IsEnabled()) return;
-  std::string typed = text;
-  if (m_nLimit != 0 && typed.size() > m_nLimit) typed.resize(m_nLimit);
-  if (typed == m_strText) return;
-  m_strText = typed;
-  Changed(ControlChange::Text);
-  Notify(Notification::EditChange);
+  TakeTypedText(text, m_nLimit);
 }
 
 // ---- CheckBox

@@ -71,6 +71,8 @@ class Control {
  protected:
   void Changed(ControlChange change);
   void Notify(Notification notification);
+  // Text the user typed, cut to limit (0: none); a change is reported as an edit change.
+  void TakeTypedText(const std::string& text, size_t limit);
 
   std::string m_strText;
 
