@@ -57,8 +57,8 @@ class ControlsTest : public ::testing::Test {
     window.Create();
     window.SetObserver(&recorder);
   }
+  Recorder recorder;  // outlives the window, which reports its destruction to it
   TestWindow window;
-  Recorder recorder;
 };
 
 TEST_F(ControlsTest, EnableReportsThePreviousStateAndNotifiesOnlyOnChange) {
