@@ -1,8 +1,6 @@
 // talvexupdate-cli ports: where COM1 to COM4 lead, then the machine's serial devices.
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -11,6 +9,7 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "support/pty.h"
 
 namespace {
 
@@ -19,11 +18,8 @@ namespace {
 class PortsCommandTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    m_master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-    ASSERT_GE(m_master, 0);
-    ASSERT_EQ(grantpt(m_master), 0);
-    ASSERT_EQ(unlockpt(m_master), 0);
-    slavePath = ptsname(m_master);
+    ASSERT_GE(pty.master(), 0);
+    slavePath = pty.slavePath();
     config = std::filesystem::path(::testing::TempDir()) / "ports-command-config";
     std::filesystem::create_directories(config / "TalvexUpdate");
     settingsFile = config / "TalvexUpdate" / "TalvexUpdate.ini";
@@ -37,7 +33,6 @@ class PortsCommandTest : public ::testing::Test {
   }
   void TearDown() override {
     for (const char* name : {"XDG_CONFIG_HOME", "TALVEXUPDATE_COM1", "TALVEXUPDATE_COM2"}) unsetenv(name);
-    close(m_master);
   }
 
   int Run(const std::vector<std::string>& args) {
@@ -57,7 +52,7 @@ class PortsCommandTest : public ::testing::Test {
   std::string err;
 
  private:
-  int m_master = -1;
+  testsupport::Pty pty;
 };
 
 std::vector<std::string> Lines(const std::string& text) {

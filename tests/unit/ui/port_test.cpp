@@ -1,8 +1,6 @@
 // The form's Activate Port / Disable Port button and port selector, on a
 // pseudo-terminal that stands in for COM1.
-#include <fcntl.h>
 #include <stdlib.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -10,6 +8,7 @@
 
 #include "platform/serial/serial_port.h"
 #include "serial/line_settings.h"
+#include "support/pty.h"
 #include "ui_fixture.h"
 
 using namespace res;
@@ -29,11 +28,8 @@ constexpr int kUpdateButtons[] = {IDC_UPDATE_CONSOLE, IDC_UPDATE_DEVICE, IDC_UPD
 class PortTest : public uitest::ProgramTest {
  protected:
   void SetUp() override {
-    m_master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-    ASSERT_GE(m_master, 0);
-    ASSERT_EQ(grantpt(m_master), 0);
-    ASSERT_EQ(unlockpt(m_master), 0);
-    slavePath = ptsname(m_master);
+    ASSERT_GE(pty.master(), 0);
+    slavePath = pty.slavePath();
     const std::filesystem::path config = std::filesystem::path(::testing::TempDir()) / "port-test-config";
     std::filesystem::create_directories(config);
     setenv("XDG_CONFIG_HOME", config.c_str(), 1);
@@ -46,7 +42,6 @@ class PortTest : public uitest::ProgramTest {
     ProgramTest::TearDown();
     for (const char* name : {"XDG_CONFIG_HOME", "TALVEXUPDATE_COM1", "TALVEXUPDATE_COM2", "TALVEXUPDATE_COM3"})
       unsetenv(name);
-    close(m_master);
   }
 
   // As the operator does: open the list, choose an entry, close the list.
@@ -83,7 +78,7 @@ class PortTest : public uitest::ProgramTest {
   std::string slavePath;
 
  private:
-  int m_master = -1;
+  testsupport::Pty pty;
 };
 
 TEST_F(PortTest, ActivateOpensThePortAndSwitchesTheFormUpdateButtonsFollowingALoadedFile) {
